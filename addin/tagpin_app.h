@@ -1,0 +1,35 @@
+// tagpin_app.h - CTagpinApp, the add-in's one state object.
+//
+// Every bookmark of every project lives in m_marks; the texts and flags next
+// to it are all the state the add-in keeps (besides the two menu command ids).
+// The exports (exports.cpp) work on the current application object, which in
+// the library is the one global instance made in tagpin_app.cpp.
+#pragma once
+
+#include "framework/app.h"
+#include "store/mark_list.h"
+
+class CTagpinApp : public CWinApp {
+public:
+    CTagpinApp();
+    ~CTagpinApp() override;
+
+    // The framework's Delete slot: in this object it removes the save file.
+    // Call it as DeleteSaveFile.
+    void Delete() override;
+    void DeleteSaveFile() { Delete(); }
+
+    // Start-up, run once by _init after the registrations.
+    void Initialize();
+
+    MarkList m_marks;           // every bookmark, of every project
+    char m_caption[24];         // caption of the add-in's message boxes
+    char m_defaultName[32];     // name proposed or generated last
+    char m_saveFilePath[260];   // full path of the save file
+    char m_prompt[24];          // prompt for a bookmark's name
+    int m_byProject;            // 1: list and name checks limited to the current project
+    int m_editorMarksPlaced;    // 1: some bookmark was tied to an editor mark since the last forget
+};
+
+// The add-in's state object: the current application object.
+CTagpinApp &TagpinApp();
