@@ -22,6 +22,16 @@ public:
     // Start-up, run once by _init after the registrations.
     void Initialize();
 
+    // Names (store/names.cpp): fill m_defaultName with the first generated
+    // name no bookmark has, or with a proposal from the selection or the word
+    // at the cursor when that is free.
+    void GenerateUniqueName();
+    void ProposeDefaultName();
+    // Project scope (store/project_scope.cpp): 1 when no bookmark belongs to
+    // the current project; 1 when a project with a non-empty name is open.
+    int NoMarksForCurrentProject();
+    int ProjectOpen();
+
     MarkList m_marks;           // every bookmark, of every project
     char m_caption[24];         // caption of the add-in's message boxes
     char m_defaultName[32];     // name proposed or generated last
@@ -30,6 +40,9 @@ public:
     int m_byProject;            // 1: list and name checks limited to the current project
     int m_editorMarksPlaced;    // 1: some bookmark was tied to an editor mark since the last forget
 };
+
+// 1 when project equals the host's current project (the list dialog's filter).
+int IsCurrentProject(const CString &project);
 
 // The add-in's state object: the current application object.
 CTagpinApp &TagpinApp();
