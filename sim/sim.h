@@ -31,7 +31,7 @@ extern "C" {
 // Back to a fresh editor: no buffers, marks, project, registrations, menu
 // entries, scripted answers or refusals; all flag words 0 except the config
 // flags 0x8 and save options 0x2 (state saving on); module path NULL; the
-// call log empty.
+// call log empty. The export resolver and the frame window stay as set.
 void SIMAPI SimReset(void);
 
 // ---- buffers, cursor, text --------------------------------------------------
