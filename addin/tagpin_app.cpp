@@ -22,8 +22,6 @@ CTagpinApp::CTagpinApp() : CWinApp("tagpin.dll"), m_byProject(0), m_editorMarksP
 // the host's finish event.
 CTagpinApp::~CTagpinApp() {}
 
-void CTagpinApp::Delete() {}
-
 static void LoadText(char *buffer, int size, UINT id) {
     CString text;
     text.LoadString(id);
@@ -33,4 +31,6 @@ static void LoadText(char *buffer, int size, UINT id) {
 void CTagpinApp::Initialize() {
     LoadText(m_caption, sizeof m_caption, IDS_CAPTION);
     LoadText(m_prompt, sizeof m_prompt, IDS_PROMPT);
+    ComputeSaveFilePath();
+    LoadMarks();
 }
