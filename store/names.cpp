@@ -9,7 +9,8 @@
 // them is taken, the names of one letter, then two, and so on, in the order
 // A..Z, a..z at each position, are tried instead, so a free name is always
 // found. The search scans the store once and never compares a candidate with
-// every name.
+// every name; CNameSequence keeps what that scan learnt, so a run that
+// appends many bookmarks under generated names scans the store only once.
 #include "store/names.h"
 
 #include "addin/tagpin_app.h"
@@ -75,44 +76,67 @@ void CandidateName(int index, char buffer[32]) {
     buffer[index / (kLetters - 1)] = Letter(index % (kLetters - 1) + 1);
 }
 
+}  // namespace
+
+CNameSequence::CNameSequence(const MarkList &list)
+    : m_list(list), m_taken(kCandidates, false), m_next(0), m_lettersStarted(false) {
+    for (unsigned i = 0; i < list.GetCount(); ++i) Take(list.GetAt(i).name);
+}
+
+void CNameSequence::Take(const CString &name) {
+    int index = CandidateIndex(name);
+    if (index >= 0) m_taken[index] = true;
+    if (m_lettersStarted) m_takenNames.insert(name.GetString());
+}
+
+void CNameSequence::FirstFree(char buffer[32]) {
+    while (m_next < kCandidates && m_taken[m_next]) ++m_next;
+    if (m_next < kCandidates) {
+        CandidateName(m_next, buffer);
+        return;
+    }
+    memset(buffer, 0, 32);
+    FirstFreeLetterName(buffer);
+}
+
 // Every name of letters A..Z, a..z by length, then in letter order, until one
-// is not in taken. Reached only when all 3,142 generated names are taken.
-void FirstFreeLetterName(const MarkList &list, char buffer[32]) {
-    std::unordered_set<std::string> taken;
-    for (unsigned i = 0; i < list.GetCount(); ++i) taken.insert(list.GetAt(i).name.GetString());
-    for (int n = 1; n <= MAX_NAME_LENGTH; ++n) {
-        std::vector<int> digits(n, 0);
-        for (;;) {
-            std::string name;
-            for (int d : digits) name += Letter(d);
-            if (!taken.count(name)) {
-                FwCopyText(buffer, 32, name.c_str());
-                return;
-            }
-            int k = n - 1;
-            while (k >= 0 && digits[k] == kLetters - 1) digits[k--] = 0;
-            if (k < 0) break;
-            ++digits[k];
+// is not taken. Reached only when all 3,142 generated names are taken; names
+// are never freed while a sequence lives, so the search resumes where the
+// last one ended.
+void CNameSequence::FirstFreeLetterName(char buffer[32]) {
+    if (!m_lettersStarted) {
+        m_lettersStarted = true;
+        for (unsigned i = 0; i < m_list.GetCount(); ++i)
+            m_takenNames.insert(m_list.GetAt(i).name.GetString());
+        m_letters.assign(1, 0);
+    }
+    for (;;) {
+        if (m_letters.empty()) return;  // every letter name taken: the empty name
+        std::string name;
+        for (int d : m_letters) name += Letter(d);
+        if (!m_takenNames.count(name)) {
+            FwCopyText(buffer, 32, name.c_str());
+            return;
         }
+        if (!NextLetterName()) m_letters.clear();
     }
 }
 
-}  // namespace
+// Steps m_letters to the next name; false after the last 31-letter name.
+bool CNameSequence::NextLetterName() {
+    int k = (int)m_letters.size() - 1;
+    while (k >= 0 && m_letters[k] == kLetters - 1) m_letters[k--] = 0;
+    if (k >= 0) {
+        ++m_letters[k];
+        return true;
+    }
+    if ((int)m_letters.size() == MAX_NAME_LENGTH) return false;
+    m_letters.assign(m_letters.size() + 1, 0);
+    return true;
+}
 
 void FirstFreeGeneratedName(const MarkList &list, char buffer[32]) {
-    std::vector<bool> taken(kCandidates, false);
-    for (unsigned i = 0; i < list.GetCount(); ++i) {
-        int index = CandidateIndex(list.GetAt(i).name);
-        if (index >= 0) taken[index] = true;
-    }
-    for (int index = 0; index < kCandidates; ++index) {
-        if (!taken[index]) {
-            CandidateName(index, buffer);
-            return;
-        }
-    }
-    memset(buffer, 0, 32);
-    FirstFreeLetterName(list, buffer);
+    CNameSequence(list).FirstFree(buffer);
 }
 
 void CTagpinApp::GenerateUniqueName() { FirstFreeGeneratedName(m_marks, m_defaultName); }

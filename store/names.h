@@ -7,6 +7,10 @@
 
 #include "store/mark_list.h"
 
+#include <string>
+#include <unordered_set>
+#include <vector>
+
 // 1 when a bookmark of list has exactly this name; with byProject set only
 // bookmarks of the current project count (the host is asked for it once for
 // each bookmark whose name matched). 0 otherwise.
@@ -17,3 +21,33 @@ int NameInUse(MarkList *list, CString name, int byProject);
 void FirstFreeGeneratedName(const MarkList &list, char buffer[32]);
 
 enum { MAX_NAME_LENGTH = 31 };
+
+// The generated names for a list that only grows, one after another, without
+// comparing every candidate with every name. It scans the list once; each
+// FirstFree then answers what FirstFreeGeneratedName would answer for the
+// list as it stands, provided every name appended to the list since the
+// sequence was made has been reported to Take. Reconciliation names many
+// adopted editor marks in one run with it.
+class CNameSequence {
+public:
+    explicit CNameSequence(const MarkList &list);
+
+    // Writes the first free generated name to buffer (32 bytes, all written).
+    void FirstFree(char buffer[32]);
+    // A bookmark with this name now is in the list.
+    void Take(const CString &name);
+
+private:
+    const MarkList &m_list;
+    std::vector<bool> m_taken;  // by place in the sequence of generated names
+    int m_next;                 // every generated name before it is taken
+
+    // Once every generated name is taken: the names of letters by length,
+    // then in letter order. m_letters is the one tried next.
+    bool m_lettersStarted;
+    std::unordered_set<std::string> m_takenNames;
+    std::vector<int> m_letters;
+
+    void FirstFreeLetterName(char buffer[32]);
+    bool NextLetterName();
+};
