@@ -35,16 +35,29 @@ void TAGPINAPI TagpinInit(void) {
 
 void TAGPINAPI TagpinSelect(void) {}
 
-void TAGPINAPI TagpinAdd(void) {}
+void TAGPINAPI TagpinAdd(void) { TagpinApp().AddMark(); }
 
 void TAGPINAPI TagpinMenu(void) {}
 
-void TAGPINAPI TagpinByProject(int) {}
+// While the host says so for this call, the switch keeps its value.
+void TAGPINAPI TagpinByProject(int value) {
+    if (HostCallFlags() & HOST_CALL_NO_SWITCH) return;
+    TagpinApp().SetByProject(value != 0 ? 1 : 0);
+}
 
 int TAGPINAPI TagpinMenuHandler(int, int) { return 0; }
 
-int TAGPINAPI TagpinFinish(long, long) { return 0; }
+int TAGPINAPI TagpinFinish(long, long) {
+    TagpinApp().OnFinish();
+    return 0;
+}
 
-int TAGPINAPI TagpinProjectEnd(long, long) { return 0; }
+int TAGPINAPI TagpinProjectEnd(long, long) {
+    TagpinApp().OnProjectEnd();
+    return 0;
+}
 
-int TAGPINAPI TagpinProjectBegin(long, long) { return 0; }
+int TAGPINAPI TagpinProjectBegin(long, long) {
+    TagpinApp().OnProjectBegin();
+    return 0;
+}

@@ -32,6 +32,31 @@ public:
     int NoMarksForCurrentProject();
     int ProjectOpen();
 
+    // Save file (persist/save_file.cpp): where it lies, reading it at start-up,
+    // writing it (or removing it when the list is empty) at the finish.
+    void ComputeSaveFilePath();
+    void LoadMarks();
+    void SaveMarks();
+
+    // Reconciliation with the editor's marks (sync/).
+    void RefreshFromEditor();
+    void CollectEditorMarks(MarkList &collected);
+    void DetachVanishedEditorMarks();
+    void MergeEditorMarks(const MarkList &collected);
+
+    // Host events and the project switch (addin/events.cpp).
+    void OnFinish();
+    void OnProjectEnd();
+    void OnProjectBegin();
+    void ForgetEditorMarks();
+    int StateSavingEnabled();
+    void SetByProject(int value) { m_byProject = value; }
+
+    // Commands (commands/): place a bookmark at the cursor; show text id of
+    // the string table in a message box owned by the host's frame window.
+    void AddMark();
+    int ShowMessage(unsigned short textId, unsigned short style);
+
     MarkList m_marks;           // every bookmark, of every project
     char m_caption[24];         // caption of the add-in's message boxes
     char m_defaultName[32];     // name proposed or generated last
