@@ -37,15 +37,11 @@ void TAGPINAPI TagpinSelect(void) {}
 
 void TAGPINAPI TagpinAdd(void) { TagpinApp().AddMark(); }
 
-void TAGPINAPI TagpinMenu(void) {}
-
 // While the host says so for this call, the switch keeps its value.
 void TAGPINAPI TagpinByProject(int value) {
     if (HostCallFlags() & HOST_CALL_NO_SWITCH) return;
     TagpinApp().SetByProject(value != 0 ? 1 : 0);
 }
-
-int TAGPINAPI TagpinMenuHandler(int, int) { return 0; }
 
 int TAGPINAPI TagpinFinish(long, long) {
     TagpinApp().OnFinish();

@@ -56,6 +56,9 @@ public:
     // the string table in a message box owned by the host's frame window.
     void AddMark();
     int ShowMessage(unsigned short textId, unsigned short style);
+    // Choose a bookmark from the list dialog and go there (commands/).
+    void SelectMark();
+    void GoToMark(MarkRecord *mark);
 
     MarkList m_marks;           // every bookmark, of every project
     char m_caption[24];         // caption of the add-in's message boxes
