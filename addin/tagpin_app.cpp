@@ -22,15 +22,9 @@ CTagpinApp::CTagpinApp() : CWinApp("tagpin.dll"), m_byProject(0), m_editorMarksP
 // the host's finish event.
 CTagpinApp::~CTagpinApp() {}
 
-static void LoadText(char *buffer, int size, UINT id) {
-    CString text;
-    text.LoadString(id);
-    FwCopyText(buffer, size, text);
-}
-
 void CTagpinApp::Initialize() {
-    LoadText(m_caption, sizeof m_caption, IDS_CAPTION);
-    LoadText(m_prompt, sizeof m_prompt, IDS_PROMPT);
+    FwLoadText(m_caption, sizeof m_caption, IDS_CAPTION);
+    FwLoadText(m_prompt, sizeof m_prompt, IDS_PROMPT);
     ComputeSaveFilePath();
     LoadMarks();
 }

@@ -105,6 +105,12 @@ BOOL CString::LoadString(UINT id) {
     return Assign(text, length);
 }
 
+void FwLoadText(char *buffer, int size, UINT id) {
+    CString text;
+    text.LoadString(id);
+    FwCopyText(buffer, size, text);
+}
+
 int CString::Compare(const char *text) const { return strcmp(m_text, text ? text : ""); }
 
 int CString::CompareNoCase(const char *text) const { return FwCompareNoCase(m_text, text); }

@@ -57,6 +57,10 @@ int FwCompareNoCase(const char *a, const char *b);
 unsigned char FwFoldByte(unsigned char c);
 bool FwIsLeadByte(unsigned char c);
 
+// Loads text id of the string table into a fixed buffer of size bytes, cut
+// to fit; empty when there is no such text.
+void FwLoadText(char *buffer, int size, UINT id);
+
 // Copies text into a fixed buffer of size bytes, cutting it to size - 1 bytes
 // and always terminating it. NULL counts as empty. Answers the bytes copied.
 int FwCopyText(char *buffer, int size, const char *text);
