@@ -27,6 +27,10 @@ bool RunProject(CHostSession &session, const CArgs &args);
 bool RunModulePath(CHostSession &session, const CArgs &args);
 bool RunFlags(CHostSession &session, const CArgs &args);
 bool RunSay(CHostSession &session, const CArgs &args);
+bool RunWrite(CHostSession &session, const CArgs &args);
+bool RunRemove(CHostSession &session, const CArgs &args);
+bool RunQuit(CHostSession &session, const CArgs &args);
+bool RunClose(CHostSession &session, const CArgs &args);
 
 // Listings of what the editor holds.
 bool RunLog(CHostSession &session, const CArgs &args);
