@@ -142,3 +142,21 @@ TEST_F(AddMarkTest, EmptyAnswerIsANameLikeAnyOther) {
 }
 
 }  // namespace
+
+namespace {
+
+// With no buffer, no project and an endless answer, placing still ends and
+// stores a bookmark of empty file and project and a cut name.
+TEST_F(AddMarkTest, WithoutABufferOrProjectNothingBreaks) {
+    SimCloseBuffer(SimCurrentBuffer(), 0);
+    SimSetProject(nullptr);
+    std::string endless(100000, 'q');
+    SimQueuePromptAnswer(endless.c_str());
+    TagpinAdd();
+    ASSERT_EQ(1u, m_app.m_marks.GetCount());
+    EXPECT_EQ(std::string(31, 'q'), Last().name.GetString());
+    EXPECT_STREQ("", Last().file);
+    EXPECT_STREQ("", Last().project);
+}
+
+}  // namespace
