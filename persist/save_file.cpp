@@ -24,12 +24,13 @@ void CSaveFile::ReadKey(const char *key, std::string &value) const {
 }
 
 // A value that begins or ends with a blank or a quote is written between
-// double quotes: reading strips blanks around a value and one pair of
-// matching quotes, so it then comes back exactly as it was.
+// double quotes: reading strips blanks around a value (the reader's blanks,
+// ^Z among them) and one pair of matching quotes, so it then comes back
+// exactly as it was.
 static std::string Quoted(const char *value) {
     std::string text = value;
     if (text.empty()) return text;
-    auto special = [](char c) { return isspace((unsigned char)c) || c == '"' || c == '\''; };
+    auto special = [](char c) { return IsProfileBlank(c) || c == '"' || c == '\''; };
     if (special(text.front()) || special(text.back())) text = '"' + text + '"';
     return text;
 }

@@ -53,7 +53,9 @@ void CTagpinApp::SaveMarks() {
     try {
         CSaveFile file(m_saveFilePath);
         if (HostFileExists(m_saveFilePath)) {
-            file.Load();
+            // A file that is there but cannot be read is left alone: writing
+            // would lose whatever else it holds.
+            if (!file.Load()) return;
             file.WriteKey(nullptr, nullptr);
         } else {
             HostFileClose(HostFileOpen(m_saveFilePath, 1));
