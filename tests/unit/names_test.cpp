@@ -6,6 +6,7 @@
 #include "store/names.h"
 #include "sync_reference.h"
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -83,6 +84,16 @@ TEST_F(NamesTest, GeneratedNamesIgnoreGapsInOtherPatterns) {
     m_app.m_marks.RemoveAt(0);
     AddMark("AA");
     EXPECT_EQ("A", Generated());
+}
+
+TEST_F(NamesTest, GeneratedNamesCountEveryProjectAndClearTheWholeBuffer) {
+    AddMark("A", "P1");
+    AddMark("B", "");
+    m_app.m_byProject = 1;
+    SimSetProject("P2");
+    memset(m_app.m_defaultName, 'x', sizeof m_app.m_defaultName);
+    EXPECT_EQ("C", Generated());
+    for (size_t i = 1; i < sizeof m_app.m_defaultName; ++i) EXPECT_EQ(0, m_app.m_defaultName[i]);
 }
 
 TEST_F(NamesTest, GeneratedNamesMatchTheReferenceOnRandomStores) {
@@ -178,6 +189,19 @@ TEST_F(ProposeTest, AsksTheHostInOrderAndReleasesBothTexts) {
     EXPECT_EQ("HostSelectionText(0, 0)", log[3]);
     EXPECT_EQ("HostFreeString(\"counter\")", log[4]);
     EXPECT_EQ("HostFreeString(\"sel\")", log[5]);
+}
+
+TEST_F(ProposeTest, WithoutWordOnlyTheSelectionIsReleased) {
+    SimCloseBuffer(SimCurrentBuffer(), 0);
+    SimSetBufferFlags(0x1000);
+    SimSetSelection(1, "sel");
+    TakeLog();
+    EXPECT_EQ("A", Proposed());
+    std::vector<std::string> log = TakeLog();
+    EXPECT_EQ("HostFreeString(\"sel\")", log.back());
+    EXPECT_EQ(1, std::count_if(log.begin(), log.end(), [](const std::string &line) {
+                  return line.rfind("HostFreeString(", 0) == 0;
+              }));
 }
 
 TEST_F(ProposeTest, LongSelectionIsTestedWholeAndProposedCut) {
