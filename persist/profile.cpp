@@ -74,6 +74,14 @@ std::vector<std::string> CProfileFile::KeyNames(const std::string &section) cons
     return names;
 }
 
+std::vector<std::string> CProfileFile::FoldedKeyNames(const std::string &section) const
+{
+    std::vector<std::string> names;
+    const CProfileSection *found = FindSection(FoldProfileName(TrimProfileText(section)));
+    if (found) found->AppendFoldedKeyNames(names);
+    return names;
+}
+
 bool CProfileFile::SetValue(const std::string &section, const std::string &key,
                             const std::string &value)
 {

@@ -58,6 +58,12 @@ public:
     // An empty name is listed, except that a list starting with one is
     // empty. Like RemoveSection, the section name is not trimmed.
     std::vector<std::string> KeyNames(const std::string &section) const;
+    // The names GetValue can find in section, one for each name (its first
+    // key line, with '=' or without), folded to small letters, in no
+    // particular order. Unlike KeyNames this follows the reading of single
+    // keys, not the platform's listing of them. The name is trimmed as for
+    // GetValue.
+    std::vector<std::string> FoldedKeyNames(const std::string &section) const;
 
     // Gives key in section this value, as WritePrivateProfileStringA does:
     // the first such key is rewritten in place as "key=value", or the key is

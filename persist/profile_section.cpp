@@ -64,6 +64,11 @@ void CProfileSection::AppendKeyNames(std::vector<std::string> &names) const
     if (names.size() > first && names[first].empty()) names.resize(first);
 }
 
+void CProfileSection::AppendFoldedKeyNames(std::vector<std::string> &names) const
+{
+    for (const auto &key : m_keys) names.push_back(key.first);
+}
+
 bool CProfileSection::HasLineEnd() const
 {
     if (!m_lines.empty()) return m_lines.back().HasLineEnd();

@@ -32,6 +32,8 @@ public:
 
     // Adds the names of the listed keys (see CProfileFile::KeyNames).
     void AppendKeyNames(std::vector<std::string> &names) const;
+    // Adds the folded name of every key FindKey finds, in no particular order.
+    void AppendFoldedKeyNames(std::vector<std::string> &names) const;
 
     bool HasLineEnd() const;
     void AddLineEnd();

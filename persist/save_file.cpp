@@ -74,10 +74,12 @@ static long long MarkKeyIndex(const std::string &key) {
 }
 
 // Only the keys that are there are looked up, so a large count costs
-// nothing for the keys that are not.
+// nothing for the keys that are not. They are the keys a reading of each
+// name would find: the platform's listing of a section's keys ends early
+// in some files (one whose first key has no name lists nothing).
 std::vector<int> CSaveFile::MarkIndexes(int count) const {
     std::vector<int> indexes;
-    for (const std::string &key : m_profile.KeyNames(kSection)) {
+    for (const std::string &key : m_profile.FoldedKeyNames(kSection)) {
         long long index = MarkKeyIndex(key);
         if (index >= 1 && index <= count) indexes.push_back((int)index);
     }

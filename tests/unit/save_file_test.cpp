@@ -253,11 +253,12 @@ TEST_F(SaveFileTest, HugeCountCostsOnlyTheKeysThere) {
 }
 
 // A file edited by hand: key names in any letter case, duplicates (the first
-// counts), blanks, comments, junk lines, keys out of order or beyond the
-// count, and a second [Save] section that is never read.
+// counts), blanks, comments, junk lines, a key without name (which would end
+// a listing of the keys, but not the reading of each), keys out of order or
+// beyond the count, and a second [Save] section that is never read.
 TEST_F(SaveFileTest, HandEditedFileLoadsAsTheProfileRulesRead) {
     std::string f = Touch("f");
-    WriteSave("junk above\n[ save ]  trailing\n numberofmarks = 4 \n"
+    WriteSave("junk above\n[ save ]  trailing\n=no name\n numberofmarks = 4 \n"
               "MARK3 = c," + f + ",3,3,\n"
               "mark1=a," + f + ",1,1,\nMark1=dup," + f + ",9,9,\n"
               "; Mark2=comment," + f + ",2,2,\nno equals sign\n\n"
