@@ -33,7 +33,7 @@ void TAGPINAPI TagpinInit(void) {
     TagpinApp().Initialize();
 }
 
-void TAGPINAPI TagpinSelect(void) {}
+void TAGPINAPI TagpinSelect(void) { TagpinApp().SelectMark(); }
 
 void TAGPINAPI TagpinAdd(void) { TagpinApp().AddMark(); }
 
