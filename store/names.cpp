@@ -11,6 +11,9 @@
 // found. The search scans the store once and never compares a candidate with
 // every name; CNameSequence keeps what that scan learnt, so a run that
 // appends many bookmarks under generated names scans the store only once.
+// Names of letters are numbered in the order they are tried (A..z are 0..51,
+// AA is 52, and so on); only names of up to 10 letters are numbered, enough
+// for more bookmarks than memory holds.
 #include "store/names.h"
 
 #include "addin/tagpin_app.h"
@@ -18,8 +21,9 @@
 
 #include <string.h>
 
+#include <algorithm>
+#include <set>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 int NameInUse(MarkList *list, CString name, int byProject) {
@@ -76,17 +80,52 @@ void CandidateName(int index, char buffer[32]) {
     buffer[index / (kLetters - 1)] = Letter(index % (kLetters - 1) + 1);
 }
 
+const int kMaxLetterNumbered = 10;
+
+// The number of the first name of length letters; FirstLetterNumber(11) is
+// past the last name numbered.
+unsigned long long FirstLetterNumber(int length) {
+    unsigned long long first = 0, count = 1;
+    for (int n = 1; n < length; ++n) first += count *= kLetters;
+    return first;
+}
+
+// The number of a name of letters A..Z, a..z; false for any other name.
+bool LetterNumber(const CString &name, unsigned long long &number) {
+    int n = name.GetLength();
+    if (n < 1 || n > kMaxLetterNumbered) return false;
+    unsigned long long index = 0;
+    for (int i = 0; i < n; ++i) {
+        int letter = LetterIndex((unsigned char)name.GetString()[i]);
+        if (letter < 0) return false;
+        index = index * kLetters + letter;
+    }
+    number = FirstLetterNumber(n) + index;
+    return true;
+}
+
+void LetterName(unsigned long long number, char buffer[32]) {
+    int n = 1;
+    for (unsigned long long count = kLetters; number >= count; count *= kLetters, ++n)
+        number -= count;
+    memset(buffer, 0, 32);
+    for (int i = n - 1; i >= 0; --i, number /= kLetters) buffer[i] = Letter((int)(number % kLetters));
+}
+
 }  // namespace
 
 CNameSequence::CNameSequence(const MarkList &list)
-    : m_list(list), m_taken(kCandidates, false), m_next(0), m_lettersStarted(false) {
+    : m_list(list), m_taken(kCandidates, false), m_next(0), m_lettersStarted(false),
+      m_lettersSeen(0), m_letter(0) {
     for (unsigned i = 0; i < list.GetCount(); ++i) Take(list.GetAt(i).name);
 }
 
 void CNameSequence::Take(const CString &name) {
     int index = CandidateIndex(name);
     if (index >= 0) m_taken[index] = true;
-    if (m_lettersStarted) m_takenNames.insert(name.GetString());
+    unsigned long long number;
+    if (m_lettersStarted && LetterNumber(name, number) && number >= m_letter)
+        m_lettersTakenLater.insert(number);
 }
 
 void CNameSequence::FirstFree(char buffer[32]) {
@@ -104,35 +143,27 @@ void CNameSequence::FirstFree(char buffer[32]) {
 // are never freed while a sequence lives, so the search resumes where the
 // last one ended.
 void CNameSequence::FirstFreeLetterName(char buffer[32]) {
-    if (!m_lettersStarted) {
-        m_lettersStarted = true;
-        for (unsigned i = 0; i < m_list.GetCount(); ++i)
-            m_takenNames.insert(m_list.GetAt(i).name.GetString());
-        m_letters.assign(1, 0);
-    }
-    for (;;) {
-        if (m_letters.empty()) return;  // every letter name taken: the empty name
-        std::string name;
-        for (int d : m_letters) name += Letter(d);
-        if (!m_takenNames.count(name)) {
-            FwCopyText(buffer, 32, name.c_str());
-            return;
-        }
-        if (!NextLetterName()) m_letters.clear();
-    }
+    if (!m_lettersStarted) StartLetterNames();
+    const unsigned long long end = FirstLetterNumber(kMaxLetterNumbered + 1);
+    while (m_letter < end && LetterTaken(m_letter)) ++m_letter;
+    if (m_letter < end) LetterName(m_letter, buffer);  // else the empty name
 }
 
-// Steps m_letters to the next name; false after the last 31-letter name.
-bool CNameSequence::NextLetterName() {
-    int k = (int)m_letters.size() - 1;
-    while (k >= 0 && m_letters[k] == kLetters - 1) m_letters[k--] = 0;
-    if (k >= 0) {
-        ++m_letters[k];
+void CNameSequence::StartLetterNames() {
+    m_lettersStarted = true;
+    unsigned long long number;
+    for (unsigned i = 0; i < m_list.GetCount(); ++i)
+        if (LetterNumber(m_list.GetAt(i).name, number)) m_lettersTaken.push_back(number);
+    std::sort(m_lettersTaken.begin(), m_lettersTaken.end());
+}
+
+// Asked for rising numbers only.
+bool CNameSequence::LetterTaken(unsigned long long number) {
+    while (m_lettersSeen < m_lettersTaken.size() && m_lettersTaken[m_lettersSeen] < number)
+        ++m_lettersSeen;
+    if (m_lettersSeen < m_lettersTaken.size() && m_lettersTaken[m_lettersSeen] == number)
         return true;
-    }
-    if ((int)m_letters.size() == MAX_NAME_LENGTH) return false;
-    m_letters.assign(m_letters.size() + 1, 0);
-    return true;
+    return m_lettersTakenLater.count(number) != 0;
 }
 
 void FirstFreeGeneratedName(const MarkList &list, char buffer[32]) {

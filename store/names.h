@@ -8,7 +8,7 @@
 #include "store/mark_list.h"
 
 #include <string>
-#include <unordered_set>
+#include <set>
 #include <vector>
 
 // 1 when a bookmark of list has exactly this name; with byProject set only
@@ -43,11 +43,14 @@ private:
     int m_next;                 // every generated name before it is taken
 
     // Once every generated name is taken: the names of letters by length,
-    // then in letter order. m_letters is the one tried next.
+    // then in letter order, numbered in that order (see names.cpp).
     bool m_lettersStarted;
-    std::unordered_set<std::string> m_takenNames;
-    std::vector<int> m_letters;
+    std::vector<unsigned long long> m_lettersTaken;  // their numbers, sorted
+    size_t m_lettersSeen;                            // of m_lettersTaken below m_letter
+    std::set<unsigned long long> m_lettersTakenLater;
+    unsigned long long m_letter;                     // the number tried next
 
     void FirstFreeLetterName(char buffer[32]);
-    bool NextLetterName();
+    void StartLetterNames();
+    bool LetterTaken(unsigned long long number);
 };

@@ -133,6 +133,27 @@ TEST_F(NamesTest, EveryGeneratedNameTakenFallsBackToShortLetterNames) {
     EXPECT_EQ("BB", Generated());
 }
 
+TEST_F(NamesTest, SequenceOfLetterNamesSkipsNamesTakenOnTheWay) {
+    char name[32];
+    for (int i = 0; i < 3142; ++i) {
+        FirstFreeGeneratedName(m_app.m_marks, name);
+        AddMark(name);
+    }
+    const std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    for (char a : letters.substr(1))
+        for (char b : letters) AddMark(std::string{a, b}.c_str());
+    CNameSequence sequence(m_app.m_marks);
+    const char *const steps[][2] = {{"ABA", "ABA"}, {"ABB", "ABC"}, {"ABB", "ABB"}, {"ABD", nullptr}};
+    for (const auto &step : steps) {
+        sequence.FirstFree(name);
+        EXPECT_STREQ(step[0], name);
+        if (!step[1]) break;
+        AddMark(step[1]);
+        sequence.Take(step[1]);
+    }
+    EXPECT_EQ("ABD", Generated());
+}
+
 class ProposeTest : public NamesTest {
 protected:
     void SetUp() override {
