@@ -63,24 +63,7 @@ int LenientInt(const std::string &text) {
     return (int)n;
 }
 
-// Asks the host about each path once per value, however many splits name it.
-class CExistsCache {
-public:
-    explicit CExistsCache(FileExistsTest test) : m_test(test) {}
-    bool Exists(const CString &path) {
-        for (const auto &seen : m_seen)
-            if (seen.first == path.GetString()) return seen.second;
-        bool exists = m_test(path) != 0;
-        m_seen.emplace_back(path.GetString(), exists);
-        return exists;
-    }
-
-private:
-    FileExistsTest m_test;
-    std::vector<std::pair<std::string, bool>> m_seen;
-};
-
-bool Passes(const MarkRecord &record, CExistsCache &exists) {
+bool Passes(const MarkRecord &record, CFileExistsCache &exists) {
     if (!exists.Exists(record.file)) return false;
     return record.project.IsEmpty() || exists.Exists(record.project);
 }
@@ -98,7 +81,7 @@ void Fill(MarkRecord &record, const std::string &name, const std::string &file, 
 // Splits as: name = pieces[0..a], file = pieces[a+1..b], line, column,
 // project = the rest. Answers true for the first split that loads.
 bool ParseSplits(const std::vector<std::string> &pieces, MarkRecord &record,
-                 CExistsCache &exists) {
+                 CFileExistsCache &exists) {
     size_t k = pieces.size();
     int tests = 0;
     for (size_t a = 0; a + 3 < k; ++a) {
@@ -115,7 +98,7 @@ bool ParseSplits(const std::vector<std::string> &pieces, MarkRecord &record,
 }
 
 bool ParseEarlierWay(const std::vector<std::string> &all, MarkRecord &record,
-                     CExistsCache &exists) {
+                     CFileExistsCache &exists) {
     std::vector<std::string> pieces;
     for (const std::string &p : all)
         if (!p.empty()) pieces.push_back(p);
@@ -136,8 +119,15 @@ std::string FormatMarkValue(const MarkRecord &record) {
     return value;
 }
 
-bool ParseMarkValue(const std::string &value, MarkRecord &record, FileExistsTest exists) {
+bool CFileExistsCache::Exists(const CString &path) {
+    auto found = m_known.find(path.GetString());
+    if (found != m_known.end()) return found->second;
+    bool exists = m_test(path) != 0;
+    m_known.emplace(path.GetString(), exists);
+    return exists;
+}
+
+bool ParseMarkValue(const std::string &value, MarkRecord &record, CFileExistsCache &exists) {
     std::vector<std::string> pieces = SplitAtCommas(value);
-    CExistsCache cache(exists);
-    return ParseSplits(pieces, record, cache) || ParseEarlierWay(pieces, record, cache);
+    return ParseSplits(pieces, record, exists) || ParseEarlierWay(pieces, record, exists);
 }

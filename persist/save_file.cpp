@@ -88,7 +88,7 @@ std::vector<int> CSaveFile::MarkIndexes(int count) const {
     return indexes;
 }
 
-bool CSaveFile::ReadMarkRecord(int index, MarkRecord &record, FileExistsTest exists) const {
+bool CSaveFile::ReadMarkRecord(int index, MarkRecord &record, CFileExistsCache &exists) const {
     std::string value;
     ReadKey(("Mark" + std::to_string(index)).c_str(), value);
     return ParseMarkValue(value, record, exists);

@@ -40,7 +40,7 @@ public:
     std::vector<int> MarkIndexes(int count) const;
     // Reads key "Mark<index>" into record; true when the bookmark is to be
     // loaded (see ParseMarkValue).
-    bool ReadMarkRecord(int index, MarkRecord &record, FileExistsTest exists) const;
+    bool ReadMarkRecord(int index, MarkRecord &record, CFileExistsCache &exists) const;
     void WriteMarkRecord(int index, const MarkRecord &record);
 
 private:

@@ -25,7 +25,8 @@ void CTagpinApp::ComputeSaveFilePath() {
 static int FileExists(const char *path) { return HostFileExists(path); }
 
 // Bookmarks whose file, or whose non-empty project, no longer exists are
-// left out. Loaded bookmarks carry no editor mark.
+// left out; the host is asked about each path once. Loaded bookmarks carry
+// no editor mark.
 void CTagpinApp::LoadMarks() {
     if (!HostFileExists(m_saveFilePath)) return;
     try {
@@ -33,9 +34,10 @@ void CTagpinApp::LoadMarks() {
         file.Load();
         int count = file.ReadMarkCount();
         if (count < 1) return;
+        CFileExistsCache exists(FileExists);
         for (int index : file.MarkIndexes(count)) {
             MarkRecord record;
-            if (file.ReadMarkRecord(index, record, FileExists)) m_marks.Add(record);
+            if (file.ReadMarkRecord(index, record, exists)) m_marks.Add(record);
         }
     } catch (const std::bad_alloc &) {
         // Out of memory: what was loaded so far stays loaded.

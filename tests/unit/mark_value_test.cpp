@@ -27,6 +27,11 @@ std::string Describe(const MarkRecord &r) {
            std::to_string(r.editorMark);
 }
 
+bool Parse(const std::string &value, MarkRecord &record) {
+    CFileExistsCache exists(Exists);
+    return ParseMarkValue(value, record, exists);
+}
+
 struct SCase {
     const char *value;
     std::set<std::string> files;
@@ -54,7 +59,7 @@ TEST(MarkValue, SplitsFindTheReadingWhoseFilesExist) {
         g_files = c.files;
         MarkRecord record;
         record.editorMark = 0x2001;
-        bool loaded = ParseMarkValue(c.value, record, Exists);
+        bool loaded = Parse(c.value, record);
         EXPECT_EQ(c.loaded != nullptr, loaded) << c.value;
         if (c.loaded && loaded) {
             EXPECT_EQ(c.loaded, Describe(record)) << c.value;
@@ -77,7 +82,7 @@ TEST(MarkValue, ValuesOnlyTheEarlierReadingFitsLoadThatWay) {
     for (const SCase &c : cases) {
         g_files = c.files;
         MarkRecord record;
-        EXPECT_TRUE(ParseMarkValue(c.value, record, Exists)) << c.value;
+        EXPECT_TRUE(Parse(c.value, record)) << c.value;
         EXPECT_EQ(c.loaded, Describe(record)) << c.value;
     }
 }
@@ -101,7 +106,7 @@ TEST(MarkValue, AsksTheFileThenTheProjectAndEachPathOnce) {
         g_files = c.files;
         g_asked.clear();
         MarkRecord record;
-        ParseMarkValue(c.value, record, Exists);
+        Parse(c.value, record);
         EXPECT_EQ(c.asked, g_asked) << c.value;
     }
 }
@@ -112,7 +117,7 @@ TEST(MarkValue, ValueOfManyNumberPiecesEndsAfterFewQuestions) {
     g_files.clear();
     g_asked.clear();
     MarkRecord record;
-    EXPECT_FALSE(ParseMarkValue(value, record, Exists));
+    EXPECT_FALSE(Parse(value, record));
     EXPECT_LE(g_asked.size(), 100u);
 }
 
