@@ -32,6 +32,8 @@ const CHostCommand kCommands[] = {
     {"file", 1, 1, RunFile, "file PATH"},
     {"registrations", 0, 0, RunRegistrations, "registrations"},
     {"menu", 0, 0, RunMenu, "menu"},
+    {"dialog", 1, 4, RunDialog, "dialog STEP [ARGS]"},
+    {"choose", 0, 0, RunChoose, "choose"},
 };
 
 }  // namespace

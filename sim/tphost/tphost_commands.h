@@ -32,6 +32,11 @@ bool RunRemove(CHostSession &session, const CArgs &args);
 bool RunQuit(CHostSession &session, const CArgs &args);
 bool RunClose(CHostSession &session, const CArgs &args);
 
+// The add-in's dialogs: queue what the user does in them; run TagpinSelect
+// while a watcher does it (tphost_cmd_dialog.cpp).
+bool RunDialog(CHostSession &session, const CArgs &args);
+bool RunChoose(CHostSession &session, const CArgs &args);
+
 // Listings of what the editor holds.
 bool RunLog(CHostSession &session, const CArgs &args);
 bool RunMarks(CHostSession &session, const CArgs &args);
