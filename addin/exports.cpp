@@ -25,17 +25,32 @@ static const struct {
     {HOST_EVENT_PROJECT_CLOSING, "TagpinProjectEnd"},
 };
 
+// Runs an operation of the state object for an export. Nothing may unwind
+// into the host's frames: should memory run out midway, the operation stops
+// there and the export returns as usual.
+template <typename Operation>
+static void Run(Operation operation) {
+    try {
+        operation(TagpinApp());
+    } catch (...) {
+    }
+}
+
 // No registration result is examined: start-up goes on whatever the host says.
 void TAGPINAPI TagpinInit(void) {
     for (const char *prototype : kPrototypes) HostRegisterPrototype(prototype);
     for (const auto &handler : kEventHandlers)
         HostRegisterEventHandler(handler.eventId, 0, handler.exportName);
-    TagpinApp().Initialize();
+    Run([](CTagpinApp &app) { app.Initialize(); });
 }
 
-void TAGPINAPI TagpinSelect(void) { TagpinApp().SelectMark(); }
+void TAGPINAPI TagpinSelect(void) {
+    Run([](CTagpinApp &app) { app.SelectMark(); });
+}
 
-void TAGPINAPI TagpinAdd(void) { TagpinApp().AddMark(); }
+void TAGPINAPI TagpinAdd(void) {
+    Run([](CTagpinApp &app) { app.AddMark(); });
+}
 
 // While the host says so for this call, the switch keeps its value.
 void TAGPINAPI TagpinByProject(int value) {
@@ -44,16 +59,16 @@ void TAGPINAPI TagpinByProject(int value) {
 }
 
 int TAGPINAPI TagpinFinish(long, long) {
-    TagpinApp().OnFinish();
+    Run([](CTagpinApp &app) { app.OnFinish(); });
     return 0;
 }
 
 int TAGPINAPI TagpinProjectEnd(long, long) {
-    TagpinApp().OnProjectEnd();
+    Run([](CTagpinApp &app) { app.OnProjectEnd(); });
     return 0;
 }
 
 int TAGPINAPI TagpinProjectBegin(long, long) {
-    TagpinApp().OnProjectBegin();
+    Run([](CTagpinApp &app) { app.OnProjectBegin(); });
     return 0;
 }

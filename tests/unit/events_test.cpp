@@ -101,3 +101,36 @@ TEST_F(EventsTest, HandlersIgnoreTheirArgumentsAndAnswerZero) {
 }
 
 }  // namespace
+
+namespace {
+
+// A project opens: the ids are forgotten before the refresh, so a bookmark
+// of the old project tied to a mark is untied first and the mark then gets
+// a twin for the new project that stays tied.
+TEST_F(EventsTest, ProjectBeginForgetsTheIdsBeforeItRefreshes) {
+    SimSetProject("P1");
+    SimOpenBuffer("C:\\w\\a.c", "x\ny\n");
+    AddMarkAt(2, "two");
+    int mark = m_app.m_marks.GetAt(0).editorMark;
+    SimOpenProject("P2");
+    ASSERT_EQ(2u, m_app.m_marks.GetCount());
+    EXPECT_EQ(NO_EDITOR_MARK, m_app.m_marks.GetAt(0).editorMark);
+    const MarkRecord &twin = m_app.m_marks.GetAt(1);
+    EXPECT_STREQ("two", twin.name);
+    EXPECT_STREQ("P2", twin.project);
+    EXPECT_EQ(mark, twin.editorMark);
+}
+
+// With state saving off the finish neither reconciles nor changes the list:
+// a stray editor mark is not adopted.
+TEST_F(EventsTest, FinishWithSavingOffDoesNotReconcile) {
+    SimOpenBuffer("C:\\w\\a.c", "x\n");
+    SimPlaceMark(SimCurrentBuffer(), 1, 1);
+    SimSetConfigFlags(0);
+    TakeLog();
+    SimFireEvent(0x413);
+    EXPECT_EQ(0u, m_app.m_marks.GetCount());
+    for (const std::string &call : TakeLog()) EXPECT_NE("HostMarkCount()", call);
+}
+
+}  // namespace
