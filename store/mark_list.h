@@ -2,9 +2,13 @@
 // them that the store, reconciliation and the list dialog use.
 //
 // A list keeps its records in the order they were appended; removal closes
-// the gap. It grows by 10 records at a time, or by fewer when memory is
-// short, and never shrinks. A failed allocation is reported by Add's result,
-// never by ending the program.
+// the gap. Its capacity grows by 10 records at a time, or by fewer when
+// memory is short, and never shrinks. A failed allocation is reported by
+// Add's result, never by ending the program.
+//
+// The records live in a block of storage that is allocated with room to
+// spare, so that growing by 10 seldom moves them: appending n records costs
+// O(n), not the O(n^2 / 10) of a new array for every 10 records.
 #pragma once
 
 #include "framework/fwstring.h"
@@ -34,7 +38,7 @@ public:
 
 class MarkList {
 public:
-    MarkList() : m_records(nullptr), m_count(0), m_capacity(0) {}
+    MarkList() : m_records(nullptr), m_count(0), m_capacity(0), m_storage(0) {}
     ~MarkList();
 
     // Appends a copy of record: 1 stored, 0 when no room could be had (the
@@ -56,11 +60,16 @@ public:
     int GetCapacity() const { return m_capacity; }
 
 private:
-    MarkRecord *m_records;  // m_capacity constructed records, or null
+    MarkRecord *m_records;  // storage for m_storage records, the first m_capacity
+                            // of them constructed; null until the first Add
     int m_count;
     int m_capacity;
+    int m_storage;
 
     int Grow();
+    bool GrowTo(int capacity);
+    bool MoveToStorage(int storage);
+    void DestroyAll();
     MarkList(const MarkList &) = delete;
     MarkList &operator=(const MarkList &) = delete;
 };
