@@ -8,9 +8,12 @@
 
 namespace {
 
-// At most this many file tests are spent on trying splits of one value; a
-// value with more possible splits is read the earlier way.
-const int kMaxExistenceTests = 64;
+// Only splits whose name could have been placed (at most 31 bytes) are
+// tried, and at most this many of them per value; a value with more is read
+// the earlier way. A placed name has at most 15 commas, which stays far
+// below the limit whatever the file and project hold.
+const int kMaxSplits = 256;
+const size_t kMaxNameBytes = 31;
 
 std::vector<std::string> SplitAtCommas(const std::string &value) {
     std::vector<std::string> pieces(1);
@@ -83,14 +86,15 @@ void Fill(MarkRecord &record, const std::string &name, const std::string &file, 
 bool ParseSplits(const std::vector<std::string> &pieces, MarkRecord &record,
                  CFileExistsCache &exists) {
     size_t k = pieces.size();
-    int tests = 0;
+    int tries = 0;
     for (size_t a = 0; a + 3 < k; ++a) {
+        std::string name = Join(pieces, 0, a);
+        if (name.size() > kMaxNameBytes) break;
         for (size_t b = a + 1; b + 2 < k; ++b) {
             int row, column;
             if (!StrictInt(pieces[b + 1], row) || !StrictInt(pieces[b + 2], column)) continue;
-            if (++tests > kMaxExistenceTests) return false;
-            Fill(record, Join(pieces, 0, a), Join(pieces, a + 1, b), row, column,
-                 Join(pieces, b + 3, k - 1));
+            if (++tries > kMaxSplits) return false;
+            Fill(record, name, Join(pieces, a + 1, b), row, column, Join(pieces, b + 3, k - 1));
             if (Passes(record, exists)) return true;
         }
     }

@@ -23,12 +23,16 @@ void CSaveFile::ReadKey(const char *key, std::string &value) const {
     if (!m_profile.GetValue(kSection, key, value)) value.clear();
 }
 
-// A value that begins or ends with a blank or a quote is written between
-// double quotes: reading strips blanks around a value (the reader's blanks,
-// ^Z among them) and one pair of matching quotes, so it then comes back
-// exactly as it was.
-static std::string Quoted(const char *value) {
+// The value as a line of the file can hold it. A line break cannot stand in
+// a value, so each becomes a blank: the bookmark keeps a name close to its
+// own instead of being left out of the file. A value that begins or ends
+// with a blank or a quote is written between double quotes: reading strips
+// blanks around a value and one pair of matching quotes, so it then comes
+// back exactly as it was.
+static std::string ToProfileValue(const char *value) {
     std::string text = value;
+    for (char &c : text)
+        if (c == '\r' || c == '\n') c = ' ';
     if (text.empty()) return text;
     auto special = [](char c) { return IsProfileBlank(c) || c == '"' || c == '\''; };
     if (special(text.front()) || special(text.back())) text = '"' + text + '"';
@@ -40,7 +44,7 @@ void CSaveFile::WriteKey(const char *key, const char *value) {
         m_profile.RemoveSection(kSection);
         return;
     }
-    m_profile.SetValue(kSection, key ? key : "", Quoted(value ? value : ""));
+    m_profile.SetValue(kSection, key ? key : "", ToProfileValue(value ? value : ""));
 }
 
 int CSaveFile::ReadMarkCount() const {

@@ -139,7 +139,7 @@ TEST_F(SaveFileTest, AwkwardNamesFilesAndProjectsComeBackUnchanged) {
     std::vector<MarkRecord> records;
     for (const char *name : {"", ",", "a,b", ",lead", "trail,", "1,2", "a=b", ";x", "[x]",
                              " lead", "trail ", "\tt", "\"q\"", "'q", "q\"", "z\x1a",
-                             "\x1az"})
+                             "\x1az", "1,2,3,4,5,6,7,8,9,10,11,12,13,1", "1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1"})
         records.push_back(Record(name, f, 2, 3));
     records.push_back(Record("c", comma, 4, 5, p));
     records.push_back(Record("1,2", comma, 6, 7, comma));
@@ -149,6 +149,15 @@ TEST_F(SaveFileTest, AwkwardNamesFilesAndProjectsComeBackUnchanged) {
     for (const MarkRecord &r : records) expected.push_back(Describe(r));
     Save(records);
     EXPECT_EQ(expected, Load());
+}
+
+// A line cannot hold a line break: a name taken from a selection of two
+// lines comes back with a blank in its place instead of being left out.
+TEST_F(SaveFileTest, LineBreaksInANameBecomeBlanks) {
+    std::string f = Touch("f.txt");
+    Save({Record("two\nlines\r", f, 1, 1), Record("next", f, 2, 1)});
+    EXPECT_EQ((std::vector<std::string>{"two lines |" + f + "|1|1||-1", "next|" + f + "|2|1||-1"}),
+              Load());
 }
 
 TEST_F(SaveFileTest, ShorterListLeavesOnlyItsKeysAndOtherSectionsByteForByte) {
