@@ -41,7 +41,10 @@ static std::string ToProfileValue(const char *value) {
 
 void CSaveFile::WriteKey(const char *key, const char *value) {
     if (!key && !value) {
-        m_profile.RemoveSection(kSection);
+        // Every section of the name: a later one would otherwise surface as
+        // the section read and keep keys of its own among the new ones.
+        while (m_profile.RemoveSection(kSection)) {
+        }
         return;
     }
     m_profile.SetValue(kSection, key ? key : "", ToProfileValue(value ? value : ""));
@@ -52,10 +55,10 @@ int CSaveFile::ReadMarkCount() const {
     ReadKey(kCountKey, value);
     size_t i = 0;
     while (i < value.size() && isspace((unsigned char)value[i])) ++i;
-    unsigned long long n = 0;
+    long long n = 0;
     for (; i < value.size() && isdigit((unsigned char)value[i]); ++i)
-        n = std::min(n * 10 + (value[i] - '0'), 0xFFFFFFFFull);
-    return (int)(unsigned)n;
+        n = std::min(n * 10 + (value[i] - '0'), 2147483647LL);
+    return (int)n;
 }
 
 void CSaveFile::WriteMarkCount(unsigned count) {

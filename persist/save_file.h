@@ -28,12 +28,14 @@ public:
     // The value of key in "Save", whole, or the empty text when the key or
     // the file is missing.
     void ReadKey(const char *key, std::string &value) const;
-    // Sets key in "Save" to value; with both NULL removes the whole section.
+    // Sets key in "Save" to value; with both NULL removes the whole section
+    // (and any further section of that name).
     void WriteKey(const char *key, const char *value);
 
     // "NumberOfMarks" read as an unsigned decimal number up to the first
-    // other character (0 without digits), answered as a signed int: values
-    // of 2^31 and more are negative.
+    // other character (0 without digits). A number too large for an int
+    // counts as the largest one, so every key there is loaded rather than
+    // none (and the next save would then remove the file).
     int ReadMarkCount() const;
     void WriteMarkCount(unsigned count);
     // The indexes from 1 to count that have a "Mark" key, in rising order.

@@ -13,7 +13,7 @@ const char kAddinFile[] = "tagpin.dll";
 bool CallVoidExport(CHostSession &session, const char *name, const char *step) {
     void *address = session.Export(name);
     if (!address) return false;
-    reinterpret_cast<CVoidExport>(address)();
+    RunWithUser(session, [address] { reinterpret_cast<CVoidExport>(address)(); });
     PrintLine(std::string(step) + ": " + name + " returned");
     return true;
 }
@@ -92,7 +92,8 @@ bool RunCommand(CHostSession &session, const CArgs &args) {
     }
     std::string name = handler;
     if (!session.Export(name.c_str())) return false;
-    int result = SimFireCommand(commandId);
+    int result = 0;
+    RunWithUser(session, [&result, commandId] { result = SimFireCommand(commandId); });
     PrintLine(step + name + " returned " + std::to_string(result));
     return true;
 }

@@ -156,17 +156,21 @@ bool RunDialog(CHostSession &session, const CArgs &args) {
     return true;
 }
 
-bool RunChoose(CHostSession &session, const CArgs &) {
-    void *address = session.Export("TagpinSelect");
-    if (!address) return false;
+void RunWithUser(CHostSession &session, const std::function<void()> &call) {
     std::vector<std::vector<std::string>> steps;
     steps.swap(g_steps);
-    PrintLine("choose: TagpinSelect");
     CWatcher watcher([&steps](CDialogUser &user) {
         for (const auto &step : steps) RunStep(user, step);
     });
-    reinterpret_cast<void(__cdecl *)(void)>(address)();
+    call();
     for (const std::string &failure : watcher.Finish()) session.Error(failure);
+}
+
+bool RunChoose(CHostSession &session, const CArgs &) {
+    void *address = session.Export("TagpinSelect");
+    if (!address) return false;
+    PrintLine("choose: TagpinSelect");
+    RunWithUser(session, [address] { reinterpret_cast<void(__cdecl *)(void)>(address)(); });
     int buffer = SimCurrentBuffer();
     const char *path = buffer ? SimBufferPath(buffer) : nullptr;
     PrintLine("choose: returned; the editor is at " + std::string(path ? path : "no buffer") + " " +

@@ -65,3 +65,19 @@ bool RunClose(CHostSession &session, const CArgs &) {
     PrintLine("close: buffer " + std::to_string(buffer) + " closed");
     return true;
 }
+
+// What the last prompt offered as its default answer.
+bool RunOffered(CHostSession &, const CArgs &) {
+    const char *offered = SimLastPromptDefault();
+    PrintLine(std::string("offered: the prompt proposed \"") + (offered ? offered : "") + "\"");
+    return true;
+}
+
+// Where the editor is: the current buffer's file and the cursor.
+bool RunWhere(CHostSession &, const CArgs &) {
+    int buffer = SimCurrentBuffer();
+    const char *path = buffer ? SimBufferPath(buffer) : nullptr;
+    PrintLine("where: the editor is at " + std::string(path ? path : "no buffer") + " line " +
+              std::to_string(SimCursorLine()) + ", column " + std::to_string(SimCursorColumn()));
+    return true;
+}

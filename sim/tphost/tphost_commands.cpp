@@ -27,6 +27,8 @@ const CHostCommand kCommands[] = {
     {"remove", 1, 1, RunRemove, "remove PATH"},
     {"quit", 0, 0, RunQuit, "quit"},
     {"close", 0, 0, RunClose, "close"},
+    {"offered", 0, 0, RunOffered, "offered"},
+    {"where", 0, 0, RunWhere, "where"},
     {"log", 0, 0, RunLog, "log"},
     {"marks", 0, 0, RunMarks, "marks"},
     {"file", 1, 1, RunFile, "file PATH"},

@@ -3,6 +3,7 @@
 // lines under it) and answers false after reporting an error.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "sim/tphost/tphost_session.h"
@@ -30,7 +31,13 @@ bool RunSay(CHostSession &session, const CArgs &args);
 bool RunWrite(CHostSession &session, const CArgs &args);
 bool RunRemove(CHostSession &session, const CArgs &args);
 bool RunQuit(CHostSession &session, const CArgs &args);
+// Makes call (into the add-in) while the scripted user works through the
+// dialog steps queued so far; a dialog or message left open is cancelled
+// and reported as an error.
+void RunWithUser(CHostSession &session, const std::function<void()> &call);
 bool RunClose(CHostSession &session, const CArgs &args);
+bool RunOffered(CHostSession &session, const CArgs &args);
+bool RunWhere(CHostSession &session, const CArgs &args);
 
 // The add-in's dialogs: queue what the user does in them; run TagpinSelect
 // while a watcher does it (tphost_cmd_dialog.cpp).
