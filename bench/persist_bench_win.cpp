@@ -15,6 +15,8 @@
 
 #include <windows.h>
 
+#include "bench/bench_timer_win.h"
+
 #include <stdio.h>
 
 #include <algorithm>
@@ -25,18 +27,6 @@ namespace {
 
 const int kRuns = 5;
 const int kSourceFiles = 4;
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * (double)counter.QuadPart / (double)frequency.QuadPart;
-}
-
-double Median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // A folder of our own with a few files for the bookmarks to point into.
 class CScene {
@@ -106,12 +96,12 @@ SAddinTimes RunAddin(const CScene &scene, int n) {
     SimSetModulePath(scene.ModulePath().c_str());
     auto finish = reinterpret_cast<int(__cdecl *)(long, long)>(
         reinterpret_cast<void *>(dll.Export("TagpinFinish")));
-    double start = Now();
+    double start = NowMs();
     dll.Call("_init");
-    times.m_load = Now() - start;
-    start = Now();
+    times.m_load = NowMs() - start;
+    start = NowMs();
     finish(0, 0);
-    times.m_save = Now() - start;
+    times.m_save = NowMs() - start;
     times.m_complete = scene.SavedCount() == n;
     return times;
 }
@@ -119,26 +109,26 @@ SAddinTimes RunAddin(const CScene &scene, int n) {
 double BaselineLoad(const CScene &scene) {
     std::string path = scene.SaveFile();
     char value[315];
-    double start = Now();
+    double start = NowMs();
     GetPrivateProfileStringA("Save", "NumberOfMarks", "", value, sizeof value, path.c_str());
     int n = atoi(value);
     for (int i = 1; i <= n; ++i)
         GetPrivateProfileStringA("Save", ("Mark" + std::to_string(i)).c_str(), "", value,
                                  sizeof value, path.c_str());
-    return Now() - start;
+    return NowMs() - start;
 }
 
 double BaselineSave(const CScene &scene, int n) {
     std::string path = scene.SaveFile();
     std::vector<std::string> values;
     for (int i = 1; i <= n; ++i) values.push_back(scene.MarkValue(i));
-    double start = Now();
+    double start = NowMs();
     WritePrivateProfileStringA("Save", nullptr, nullptr, path.c_str());
     WritePrivateProfileStringA("Save", "NumberOfMarks", std::to_string(n).c_str(), path.c_str());
     for (int i = 1; i <= n; ++i)
         WritePrivateProfileStringA("Save", ("Mark" + std::to_string(i)).c_str(),
                                    values[i - 1].c_str(), path.c_str());
-    return Now() - start;
+    return NowMs() - start;
 }
 
 void PrintRow(const char *figure, double ms, double baselineMs, const char *target, bool met) {

@@ -12,6 +12,8 @@
 
 #include <windows.h>
 
+#include "bench/bench_timer_win.h"
+
 #include <stdio.h>
 
 #include <algorithm>
@@ -22,18 +24,6 @@ namespace {
 
 const int kRuns = 5;
 const int kBig = 10000;
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * (double)counter.QuadPart / (double)frequency.QuadPart;
-}
-
-double Median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // A folder with one source file and a save file of n bookmarks into it.
 class CScene {
@@ -84,11 +74,11 @@ double TimeSelect(const CScene &scene, HWND frame, int n) {
     CWatcher watcher([&](CDialogUser &user) {
         HWND dialog = user.WaitFor("Go To Bookmark", 10000);
         if (!dialog) return;
-        if (user.Send(GetDlgItem(dialog, 1004), LB_GETCOUNT, 0, 0) == n) up = Now() - start;
+        if (user.Send(GetDlgItem(dialog, 1004), LB_GETCOUNT, 0, 0) == n) up = NowMs() - start;
         user.Click(dialog, IDCANCEL);
         user.WaitGone(dialog);
     });
-    start = Now();
+    start = NowMs();
     dll.Call("TagpinSelect");
     return watcher.Finish().empty() ? up : -1;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "addin_fixture.h"
+#include "records.h"
 #include "framework/headless/user.h"
 #include "framework/msgbox.h"
 #include "res/resource.h"
@@ -42,14 +43,7 @@ protected:
     // Appends a bookmark to the store and answers its index.
     int AddBookmark(const char *name, const char *file = "C:\\src\\main.c", int row = 1,
                     int column = 1, int editorMark = NO_EDITOR_MARK, const char *project = "") {
-        MarkRecord r;
-        r.name = name;
-        r.file = file;
-        r.row = row;
-        r.column = column;
-        r.editorMark = editorMark;
-        r.project = project;
-        m_app.m_marks.Add(r);
+        m_app.m_marks.Add(MakeRecord(name, file, row, column, editorMark, project));
         return (int)m_app.m_marks.GetCount() - 1;
     }
     void ClearStore() {

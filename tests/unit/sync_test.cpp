@@ -4,6 +4,7 @@
 // count past the 4,095 ids or below zero does. The order rules in all their
 // combinations are covered by sync_diff_test.cpp.
 #include "addin_fixture.h"
+#include "records.h"
 #include "store/names.h"
 #include "sync/sync.h"
 
@@ -20,14 +21,7 @@ protected:
 
     MarkRecord &Bookmark(const char *name, const char *file, int row, int column, int editorMark,
                          const char *project = "P.prj") {
-        MarkRecord r;
-        r.name = name;
-        r.file = file;
-        r.row = row;
-        r.column = column;
-        r.editorMark = editorMark;
-        r.project = project;
-        m_app.m_marks.Add(r);
+        m_app.m_marks.Add(MakeRecord(name, file, row, column, editorMark, project));
         return m_app.m_marks.GetAt((int)m_app.m_marks.GetCount() - 1);
     }
     const MarkRecord &At(int i) { return m_app.m_marks.GetAt(i); }
