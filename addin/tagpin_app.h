@@ -69,8 +69,5 @@ public:
     int m_editorMarksPlaced;    // 1: some bookmark was tied to an editor mark since the last forget
 };
 
-// 1 when project equals the host's current project (the list dialog's filter).
-int IsCurrentProject(const CString &project);
-
 // The add-in's state object: the current application object.
 CTagpinApp &TagpinApp();

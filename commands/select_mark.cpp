@@ -26,6 +26,8 @@ void CTagpinApp::SelectMark() {
     CBookmarkListDlg dialog(&m_marks, &chosen, CString(m_caption), m_byProject, owner);
     INT_PTR result = dialog.DoModal();
     AfxUnlockTempMaps();
+    // The dialog finds the choice again in the store; should it ever not,
+    // there is nowhere to go.
     if (result == IDOK && chosen) GoToMark(chosen);
 }
 
@@ -33,7 +35,7 @@ void CTagpinApp::SelectMark() {
 // its stored place catches up with the mark at the next reconciliation. A
 // file whose path does not fit the 260-byte path buffer is not gone to at
 // all: a cut path would open another file and tie the bookmark to a mark in
-// it.
+// it. Nothing moves then, so the mode flag is left alone too.
 void CTagpinApp::GoToMark(MarkRecord *mark) {
     if (mark->editorMark == NO_EDITOR_MARK) {
         char path[260];

@@ -2,7 +2,7 @@
 // and ending, which apply the pending deletions.
 #include "dialogs/bookmark_list_dlg.h"
 
-#include "addin/tagpin_app.h"
+#include "store/project_scope.h"
 
 CBookmarkListDlg::CBookmarkListDlg(MarkList *store, MarkRecord **chosen, const CString &msgCaption,
                                    int projectOnly, CWnd *owner)
@@ -110,8 +110,11 @@ int CBookmarkListDlg::Choose() {
     return 1;
 }
 
+// The framework's OK handling, with the choice between its data exchange and
+// the end: a dialog that stays open must not have applied the deletions.
 void CBookmarkListDlg::OnOK() {
-    if (Choose()) CDialog::OnOK();
+    if (!UpdateData(DDX_SAVE)) return;
+    if (Choose()) EndDialog(IDOK);
 }
 
 void CBookmarkListDlg::OnDblclkList() {

@@ -62,7 +62,6 @@ protected:
     // place in the store to the caller; 0 when no line is chosen.
     int Choose();
 
-public:
     CListBox m_list;          // control 1004
     MarkList *m_store;        // every bookmark; not owned
     MarkList m_pending;       // copies of the bookmarks deleted so far, in order

@@ -1,6 +1,8 @@
 // project_scope.cpp - which bookmarks belong to the current project: those
 // whose project equals the host's current project exactly (no project open
 // counts as the empty project).
+#include "store/project_scope.h"
+
 #include "addin/tagpin_app.h"
 #include "host/host.h"
 

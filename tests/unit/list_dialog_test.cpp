@@ -152,6 +152,31 @@ TEST_F(ListDialogTest, EveryEndingPathAppliesThePendingDeletionsExactlyOnce) {
     }
 }
 
+// A double click on a button does what a click does.
+TEST_F(ListDialogTest, DoubleClickedButtonsActLikeClicks) {
+    for (int button : {IDC_DELETE, IDC_CLEAR, IDC_INFO, IDC_CHANGE}) {
+        SCOPED_TRACE(button);
+        ClearStore();
+        g_boxes.clear();
+        for (const char *name : {"A", "B"}) AddBookmark(name);
+        bool renameCameUp = false;
+        FwQueueDialogUser([&](HWND dialog) {
+            FwDoubleClickButton(dialog, button);
+            if (FwIsOpen(dialog)) FwClick(dialog, IDCANCEL);
+        });
+        if (button == IDC_CHANGE)
+            FwQueueDialogUser([&](HWND rename) {
+                renameCameUp = FwDialogTemplate(rename) == IDD_RENAME;
+                FwClick(rename, IDCANCEL);
+            });
+        RunQueued();
+        EXPECT_EQ(button == IDC_DELETE ? 1u : button == IDC_CLEAR ? 0u : 2u,
+                  m_app.m_marks.GetCount());
+        EXPECT_EQ(button == IDC_INFO ? 1u : 0u, g_boxes.size());
+        EXPECT_EQ(button == IDC_CHANGE, renameCameUp);
+    }
+}
+
 TEST_F(ListDialogTest, PathsThatKeepTheDialogOpenApplyNothing) {
     for (const char *name : {"A", "B", "C"}) AddBookmark(name);
     FwQueueDialogUser([&](HWND dialog) {

@@ -4,6 +4,7 @@
 // proposals from the selection and the word at the cursor.
 #include "addin_fixture.h"
 #include "store/names.h"
+#include "store/project_scope.h"
 #include "sync_reference.h"
 
 #include <algorithm>

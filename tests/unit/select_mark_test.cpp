@@ -38,15 +38,17 @@ TEST_F(SelectMarkTest, NothingToListShowsAMessageInsteadOfTheDialog) {
         const char *project;         // current project, NULL: none
         const char *markProject;     // the one bookmark's, NULL: no bookmark
         const char *message;         // NULL: the dialog comes up
+        int projectTests;            // project questions between refresh and dialog or box
     } cases[] = {
-        {"no bookmarks", 0, nullptr, nullptr, "There are currently no bookmarks."},
-        {"no bookmarks, by project", 1, "C:\\p.prj", nullptr, "There are currently no bookmarks."},
+        {"no bookmarks", 0, nullptr, nullptr, "There are currently no bookmarks.", 0},
+        {"no bookmarks, by project", 1, "C:\\p.prj", nullptr, "There are currently no bookmarks.",
+         0},
         {"none for the open project", 1, "C:\\p.prj", "C:\\q.prj",
-         "There are currently no bookmarks for this project."},
+         "There are currently no bookmarks for this project.", 2},
         {"no project, every bookmark has one", 1, nullptr, "C:\\q.prj",
-         "All bookmarks are for projects."},
-        {"no project, a bookmark without one", 1, nullptr, "", nullptr},
-        {"not by project", 0, "C:\\p.prj", "C:\\q.prj", nullptr},
+         "All bookmarks are for projects.", 2},
+        {"no project, a bookmark without one", 1, nullptr, "", nullptr, 1},
+        {"not by project", 0, "C:\\p.prj", "C:\\q.prj", nullptr, 0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.why);
@@ -56,7 +58,12 @@ TEST_F(SelectMarkTest, NothingToListShowsAMessageInsteadOfTheDialog) {
         SimSetProject(c.project);
         if (c.markProject) AddBookmark("A", "C:\\src\\main.c", 1, 1, NO_EDITOR_MARK, c.markProject);
         if (!c.message) FwQueueDialogUser([](HWND dialog) { FwClick(dialog, IDCANCEL); });
+        TakeLog();
         TagpinSelect();
+        std::vector<std::string> log = TakeLog();
+        auto frame = std::find(log.begin(), log.end(), "HostFrameWindow()");
+        // The refresh asks for the project once; the rest are the project tests.
+        EXPECT_EQ(c.projectTests + 1, std::count(log.begin(), frame, "HostCurrentProject()"));
         if (!c.message) {
             EXPECT_TRUE(g_boxes.empty());
             continue;
@@ -66,7 +73,8 @@ TEST_F(SelectMarkTest, NothingToListShowsAMessageInsteadOfTheDialog) {
         EXPECT_EQ("Named Bookmarks", g_boxes[0].caption);
         EXPECT_EQ(0x30u, g_boxes[0].style);
         EXPECT_EQ(kFrame, g_boxes[0].owner);
-        EXPECT_EQ(std::vector<std::string>{"HostFrameWindow()"}, CallsFromFrameWindow());
+        EXPECT_EQ(std::vector<std::string>{"HostFrameWindow()"},
+                  std::vector<std::string>(frame, log.end()));
     }
 }
 
