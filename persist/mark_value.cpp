@@ -1,6 +1,8 @@
 // mark_value.cpp - formatting and splitting the value of a "Mark" key.
 #include "persist/mark_value.h"
 
+#include "store/names.h"
+
 #include <ctype.h>
 #include <stdlib.h>
 
@@ -13,7 +15,6 @@ namespace {
 // the earlier way. A placed name has at most 15 commas, which stays far
 // below the limit whatever the file and project hold.
 const int kMaxSplits = 256;
-const size_t kMaxNameBytes = 31;
 
 std::vector<std::string> SplitAtCommas(const std::string &value) {
     std::vector<std::string> pieces(1);
@@ -89,7 +90,7 @@ bool ParseSplits(const std::vector<std::string> &pieces, MarkRecord &record,
     int tries = 0;
     for (size_t a = 0; a + 3 < k; ++a) {
         std::string name = Join(pieces, 0, a);
-        if (name.size() > kMaxNameBytes) break;
+        if (name.size() > MAX_NAME_LENGTH) break;
         for (size_t b = a + 1; b + 2 < k; ++b) {
             int row, column;
             if (!StrictInt(pieces[b + 1], row) || !StrictInt(pieces[b + 2], column)) continue;

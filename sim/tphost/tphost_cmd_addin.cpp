@@ -65,35 +65,32 @@ bool RunByProject(CHostSession &session, const CArgs &args) {
     return true;
 }
 
-bool RunEvent(CHostSession &session, const CArgs &args) {
-    int eventId = 0;
-    if (!IntArgs(session, args, 0, 1, &eventId)) return false;
-    std::string step = "event " + Hex(eventId) + ": ";
-    const char *handler = SimEventHandler(eventId);
+// Fires an event or a command the way the editor does: through the export
+// registered for it, with the scripted user at any dialog it shows.
+static bool FireRegistered(CHostSession &session, const std::string &step, const char *handler,
+                           const char *missing, const std::function<int()> &fire) {
     if (!handler) {
-        PrintLine(step + "no handler registered");
-        return true;
-    }
-    std::string name = handler;
-    if (!session.Export(name.c_str())) return false;
-    int result = SimFireEvent(eventId);
-    PrintLine(step + name + " returned " + std::to_string(result));
-    return true;
-}
-
-bool RunCommand(CHostSession &session, const CArgs &args) {
-    int commandId = 0;
-    if (!IntArgs(session, args, 0, 1, &commandId)) return false;
-    std::string step = "command " + Hex(commandId) + ": ";
-    const char *handler = SimCommandHandler(commandId);
-    if (!handler) {
-        PrintLine(step + "no handler set");
+        PrintLine(step + missing);
         return true;
     }
     std::string name = handler;
     if (!session.Export(name.c_str())) return false;
     int result = 0;
-    RunWithUser(session, [&result, commandId] { result = SimFireCommand(commandId); });
+    RunWithUser(session, [&result, &fire] { result = fire(); });
     PrintLine(step + name + " returned " + std::to_string(result));
     return true;
+}
+
+bool RunEvent(CHostSession &session, const CArgs &args) {
+    int eventId = 0;
+    if (!IntArgs(session, args, 0, 1, &eventId)) return false;
+    return FireRegistered(session, "event " + Hex(eventId) + ": ", SimEventHandler(eventId),
+                          "no handler registered", [eventId] { return SimFireEvent(eventId); });
+}
+
+bool RunCommand(CHostSession &session, const CArgs &args) {
+    int commandId = 0;
+    if (!IntArgs(session, args, 0, 1, &commandId)) return false;
+    return FireRegistered(session, "command " + Hex(commandId) + ": ", SimCommandHandler(commandId),
+                          "no handler set", [commandId] { return SimFireCommand(commandId); });
 }

@@ -49,13 +49,8 @@ TEST_F(SyncTest, TiedBookmarkFollowsItsMarkThroughEdits) {
         SimSetProject("P.prj");
         CTagpinApp app;
         int id = SimPlaceMark(m_buffer, 2, 3);
-        MarkRecord r;
-        r.name = "main";
-        r.file = "c:\\W\\A.C";  // the editor's file and project in other letter case
-        r.row = 2;
-        r.column = 3;
-        r.editorMark = id;
-        r.project = "p.PRJ";
+        // The editor's file and project in other letter case.
+        MarkRecord r = MakeRecord("main", "c:\\W\\A.C", 2, 3, id, "p.PRJ");
         app.m_marks.Add(r);
         if (c.endLine)
             SimDeleteText(c.line, c.column, c.endLine, c.endColumn);
@@ -89,14 +84,7 @@ TEST_F(SyncTest, VanishedMarkUntiesOnlyOnceSomeBookmarkWasTied) {
         SimSetProject("P.prj");
         CTagpinApp app;
         int id = SimPlaceMark(m_buffer, 3, 2);
-        MarkRecord r;
-        r.name = "x";
-        r.file = kFile;
-        r.row = 3;
-        r.column = 2;
-        r.editorMark = id;
-        r.project = "P.prj";
-        app.m_marks.Add(r);
+        app.m_marks.Add(MakeRecord("x", kFile, 3, 2, id, "P.prj"));
         app.m_editorMarksPlaced = c.placed;
         if (c.close)
             SimCloseBuffer(m_buffer, c.close == 2);
